@@ -1,0 +1,54 @@
+// starloom-sim: plays Starloom's button presses without a window.
+
+#include "Outputs.h"
+#include "Random.h"
+#include "ReplayOptions.h"
+#include "Simulation.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+int Fail(int status, const QString& message)
+{
+    QTextStream(stderr) << "starloom-sim: " << message << '\n';
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QString error;
+    const auto options = ParseReplayOptions(arguments, error);
+    if (!options)
+        return Fail(2, error + QStringLiteral(" (see starloom-sim --help)"));
+    QTextStream out(stdout);
+    if (options->help) {
+        out << ReplayUsage();
+        return 0;
+    }
+    if (!options->rawDir.isEmpty()) {
+        error = PrepareRawDir(options->rawDir);
+        if (!error.isEmpty())
+            return Fail(2, error);
+    }
+
+    StartRandomSource();
+    SetUpSimulation();
+    for (const ReplayAction& action : options->actions)
+        PlayAction(action);
+
+    if (!options->rawDir.isEmpty()) {
+        error = WriteRawPlanes(options->rawDir);
+        if (!error.isEmpty())
+            return Fail(1, error);
+    }
+    out << (options->digest ? PlaneDigests() : FrameSummary());
+    return 0;
+}
