@@ -83,10 +83,10 @@ std::string DescribeAction(const ReplayAction& action)
            std::to_string(action.at.ccdTemperature) + "," + std::to_string(action.at.skyMagnitude);
 }
 
-void PlayAction(const ReplayAction& action)
+bool PlayAction(const ReplayAction& action)
 {
-    if (action.button == ReplayAction::Button::Start)
-        PressStart(action.at);
-    else
-        PressDark(action.at);
+    if (action.button == ReplayAction::Button::Dark)
+        return PressDark(action.at);
+    PressStart(action.at);
+    return true;
 }

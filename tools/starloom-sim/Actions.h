@@ -20,5 +20,6 @@ std::optional<ReplayAction> ParseAction(const std::string& text, std::string& er
 // The action as it was written, normalised: "start=300,-10,4".
 std::string DescribeAction(const ReplayAction& action);
 
-// Plays the action on the engine as the window's button would.
-void PlayAction(const ReplayAction& action);
+// Plays the action on the engine as the window's button would. Returns false
+// when the press did nothing at all (Dark processing with no exposure waiting).
+bool PlayAction(const ReplayAction& action);

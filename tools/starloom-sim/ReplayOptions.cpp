@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const char* const Usage = R"(Usage: starloom-sim [options] ACTION...
@@ -26,6 +29,16 @@ Options:
                 for RawFrame, DisplayFrame, SkyFrame, StarFrame and BiasFrame,
                 little-endian IEEE 64-bit reals for DarkMap, DarkFrame and
                 CalibrationDark.
+  --fits FILE   write RawFrame as a FITS image: 32-bit signed counts,
+                600 x 400, first row at the top (ROWORDER = 'TOP-DOWN'), with
+                the exposure time, CCD temperature, sky magnitude, whether a
+                dark was subtracted and one HISTORY card per action.
+  --fits-display FILE
+                write DisplayFrame the same way as 8-bit grey levels.
+  --png FILE    write DisplayFrame as an 8-bit grey PNG, as the window shows it.
+                Each file is written under a temporary name beside it and
+                renamed into place, so a failure leaves no partial file. The
+                exports need at least one start action.
   --digest      print "<PlaneName> sha256=<hex>" for each plane over exactly
                 those bytes, then "MinLevel=<n>" and "DarkPending=<n>".
   --help        show this text.
@@ -48,7 +61,10 @@ std::optional<ReplayOptions> ParseReplayOptions(const QStringList& arguments, QS
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption digest(QStringLiteral("digest"));
     const QCommandLineOption raw(QStringLiteral("raw"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({help, digest, raw});
+    const QCommandLineOption fits(QStringLiteral("fits"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption fitsDisplay(QStringLiteral("fits-display"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption png(QStringLiteral("png"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({help, digest, raw, fits, fitsDisplay, png});
 
     // QCommandLineParser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("starloom-sim")} + arguments)) {
@@ -69,6 +85,26 @@ std::optional<ReplayOptions> ParseReplayOptions(const QStringList& arguments, QS
         error = QStringLiteral("--raw needs a folder name");
         return std::nullopt;
     }
+    const std::pair<const QCommandLineOption&, ExportRequest::Kind> exports[] = {
+        {fits, ExportRequest::Kind::RawFits},
+        {fitsDisplay, ExportRequest::Kind::DisplayFits},
+        {png, ExportRequest::Kind::DisplayPng},
+    };
+    for (const auto& [option, kind] : exports) {
+        if (!parser.isSet(option))
+            continue;
+        const QString name = QStringLiteral("--") + option.names().constFirst();
+        const QStringList values = parser.values(option);
+        if (values.size() > 1) {
+            error = name + QStringLiteral(" is given more than once");
+            return std::nullopt;
+        }
+        if (values.constFirst().isEmpty()) {
+            error = name + QStringLiteral(" needs a file name");
+            return std::nullopt;
+        }
+        options.exports.push_back({kind, values.constFirst()});
+    }
     const QStringList actions = parser.positionalArguments();
     if (actions.isEmpty()) {
         error = QStringLiteral("no action given; try start=300,-10,4 (see --help)");
@@ -82,6 +118,15 @@ std::optional<ReplayOptions> ParseReplayOptions(const QStringList& arguments, QS
             return std::nullopt;
         }
         options.actions.push_back(*action);
+    }
+    // Without a Start there is no frame to export: every Dark press does
+    // nothing, and the headers would describe an exposure never taken.
+    const bool exposes = std::any_of(options.actions.begin(), options.actions.end(), [](const ReplayAction& a) {
+        return a.button == ReplayAction::Button::Start;
+    });
+    if (!options.exports.empty() && !exposes) {
+        error = QStringLiteral("there is nothing to export without a start=E,T,M action");
+        return std::nullopt;
     }
     return options;
 }

@@ -2,6 +2,7 @@
 // The replay tool's command line.
 
 #include "Actions.h"
+#include "ExportRequest.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ struct ReplayOptions {
     bool help = false;
     bool digest = false;
     QString rawDir;  // empty: no raw planes
+    std::vector<ExportRequest> exports;  // in the order --fits, --fits-display, --png
     std::vector<ReplayAction> actions;
 };
 

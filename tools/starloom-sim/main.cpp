@@ -1,7 +1,10 @@
 // starloom-sim: plays Starloom's button presses without a window.
 
+#include "ExportTargets.h"
+#include "Exports.h"
 #include "Outputs.h"
 #include "Random.h"
+#include "ReplayLog.h"
 #include "ReplayOptions.h"
 #include "Simulation.h"
 
@@ -38,17 +41,23 @@ int main(int argc, char* argv[])
         if (!error.isEmpty())
             return Fail(2, error);
     }
+    // After the raw folder exists, so that "--raw out --fits out/a.fits" works.
+    error = CheckExportTargets(options->exports);
+    if (!error.isEmpty())
+        return Fail(2, error);
 
     StartRandomSource();
     SetUpSimulation();
-    for (const ReplayAction& action : options->actions)
-        PlayAction(action);
+    const ReplayLog log = PlayActions(options->actions);
 
     if (!options->rawDir.isEmpty()) {
         error = WriteRawPlanes(options->rawDir);
         if (!error.isEmpty())
             return Fail(1, error);
     }
+    error = WriteExports(options->exports, log);
+    if (!error.isEmpty())
+        return Fail(1, error);
     out << (options->digest ? PlaneDigests() : FrameSummary());
     return 0;
 }
