@@ -4,6 +4,7 @@
 #include "SensorNoise.h"
 #include "Simulation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -16,16 +17,23 @@ void DrawSkyFrame()
 {
     const double level = std::pow(2.51178, -SkyMagnitude) * 1000 * ExposureTime;
     const double noise = std::sqrt(level) * 0.5;
-    for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y)
-            SkyFrame[x][y] = Trunc(GaussianDeviate(level, noise));
+    std::uint32_t state = RandomState;
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
+    for (std::int32_t x = 0; x < width; ++x) {
+        std::int32_t* const column = SkyFrame[x];
+        for (std::int32_t y = 0; y < height; ++y)
+            column[y] = Trunc(GaussianDeviate(state, level, noise));
+    }
+    RandomState = state;
 }
 
 void ClearStarFrame()
 {
-    for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y)
-            StarFrame[x][y] = 0;
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
+    for (std::int32_t x = 0; x < width; ++x)
+        std::fill_n(StarFrame[x], height, 0);
 }
 
 // Every addition is truncated by itself, so a profile sample worth less than
@@ -34,20 +42,24 @@ void ClearStarFrame()
 // out. Horizontally the star list keeps every square inside the frame.
 void AddStarLight()
 {
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
     for (std::int32_t k = 0; k < StarsImaged; ++k) {
         const std::int32_t cx = StarX[k];
         const std::int32_t cy = StarY[k];
         const double brightness = ExposureTime * StarFlux[k];
+        // Rows of the square that lie inside the frame.
+        const std::int32_t firstDy = std::max(-PsfRadius, -cy);
+        const std::int32_t lastDy = std::min(PsfRadius, height - 1 - cy);
         for (std::int32_t dx = -PsfRadius; dx <= PsfRadius; ++dx) {
             const std::int32_t x = cx + dx;
-            if (x < 0 || x >= FrameWidth)
+            if (x < 0 || x >= width)
                 continue;
-            for (std::int32_t dy = -PsfRadius; dy <= PsfRadius; ++dy) {
-                const std::int32_t y = cy + dy;
-                if (y < 0 || y >= FrameHeight)
-                    continue;
-                const double sample = brightness * PsfTable[PsfRadius + dx][PsfRadius + dy];
-                StarFrame[x][y] = Trunc(StarFrame[x][y] + sample);
+            std::int32_t* const column = StarFrame[x];
+            const double* const profile = PsfTable[PsfRadius + dx];
+            for (std::int32_t dy = firstDy; dy <= lastDy; ++dy) {
+                const double sample = brightness * profile[PsfRadius + dy];
+                column[cy + dy] = Trunc(column[cy + dy] + sample);
             }
         }
     }
@@ -57,11 +69,19 @@ void AddStarLight()
 // added to that sum and the result truncated once.
 void SumRawFrame()
 {
-    for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y) {
-            const std::int32_t counts = (BiasFrame[x][y] + SkyFrame[x][y]) + StarFrame[x][y];
-            RawFrame[x][y] = Trunc(counts + DarkFrame[x][y]);
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
+    for (std::int32_t x = 0; x < width; ++x) {
+        const std::int32_t* const bias = BiasFrame[x];
+        const std::int32_t* const sky = SkyFrame[x];
+        const std::int32_t* const stars = StarFrame[x];
+        const double* const dark = DarkFrame[x];
+        std::int32_t* const raw = RawFrame[x];
+        for (std::int32_t y = 0; y < height; ++y) {
+            const std::int32_t counts = (bias[y] + sky[y]) + stars[y];
+            raw[y] = Trunc(counts + dark[y]);
         }
+    }
 }
 
 }  // namespace

@@ -15,17 +15,30 @@ double DarkFactor(std::int32_t temperature)
 
 void DrawBiasFrame()
 {
-    for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y)
-            BiasFrame[x][y] = Trunc(GaussianDeviate(1000.0, 10.0));
+    std::uint32_t state = RandomState;
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
+    for (std::int32_t x = 0; x < width; ++x) {
+        std::int32_t* const column = BiasFrame[x];
+        for (std::int32_t y = 0; y < height; ++y)
+            column[y] = Trunc(GaussianDeviate(state, 1000.0, 10.0));
+    }
+    RandomState = state;
 }
 
 void DrawDarkSignal(RealPlane target)
 {
     const double timesFactor = ExposureTime * DarkFactor(CcdTemperature);
-    for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y) {
-            const double d = timesFactor * DarkMap[x][y];
-            target[x][y] = GaussianDeviate(d, std::sqrt(d));
+    std::uint32_t state = RandomState;
+    const std::int32_t width = FrameWidth;
+    const std::int32_t height = FrameHeight;
+    for (std::int32_t x = 0; x < width; ++x) {
+        const double* const rates = DarkMap[x];
+        double* const column = target[x];
+        for (std::int32_t y = 0; y < height; ++y) {
+            const double d = timesFactor * rates[y];
+            column[y] = GaussianDeviate(state, d, std::sqrt(d));
         }
+    }
+    RandomState = state;
 }
