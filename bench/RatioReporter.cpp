@@ -5,9 +5,12 @@
 
 namespace {
 
-double SecondsPerIteration(const benchmark::BenchmarkReporter::Run& run)
+// CPU time, not wall time: both measurements are single-threaded, and on a
+// shared machine the wall clock also counts the time other processes held
+// the core.
+double CpuSecondsPerIteration(const benchmark::BenchmarkReporter::Run& run)
 {
-    return run.real_accumulated_time / static_cast<double>(run.iterations);
+    return run.cpu_accumulated_time / static_cast<double>(run.iterations);
 }
 
 double Median(std::vector<double> values)
@@ -19,29 +22,39 @@ double Median(std::vector<double> values)
 
 }  // namespace
 
+bool RatioReporter::ReportContext(const Context& context)
+{
+    return display_->ReportContext(context);
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
-    ConsoleReporter::ReportRuns(runs);
+    display_->ReportRuns(runs);
     for (const Run& run : runs) {
         if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
             continue;
         if (run.run_name.function_name == "BM_PressStart")
-            startSeconds_.push_back(SecondsPerIteration(run));
+            startSeconds_.push_back(CpuSecondsPerIteration(run));
         else if (run.run_name.function_name == "BM_ExposureFloor")
-            floorSeconds_.push_back(SecondsPerIteration(run));
+            floorSeconds_.push_back(CpuSecondsPerIteration(run));
     }
 }
 
 void RatioReporter::Finalize()
 {
-    ConsoleReporter::Finalize();
+    display_->Finalize();
     if (startSeconds_.empty() || floorSeconds_.empty())
         return;
-    // Other work on the machine only ever adds time, so the fastest
-    // repetitions are the fairest comparison; the medians show the spread.
+    // Other work on the machine only ever adds time (cache and memory
+    // traffic, clock changes), so the fastest repetitions are the fairest
+    // comparison; the medians show the spread.
     const double fastest = *std::min_element(startSeconds_.begin(), startSeconds_.end())
                            / *std::min_element(floorSeconds_.begin(), floorSeconds_.end());
     const double median = Median(startSeconds_) / Median(floorSeconds_);
-    GetOutputStream() << "Start press / exposure floor: " << fastest << " (fastest repetitions), " << median
-                      << " (median repetitions)\n";
+    // Below a console report, or on standard error where the report is JSON
+    // or CSV and must stay parseable.
+    const bool console = dynamic_cast<benchmark::ConsoleReporter*>(display_) != nullptr;
+    std::ostream& out = console ? display_->GetOutputStream() : display_->GetErrorStream();
+    out << "Start press / exposure floor, CPU time: " << fastest << " (fastest repetitions), " << median
+        << " (median repetitions)\n";
 }
