@@ -12,7 +12,7 @@ packages=(
     # fonts that can show the Japanese texts
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
     # tests in a real X server, screenshots, FITS and package checks
-    xvfb xauth xdotool x11-apps imagemagick
+    xvfb xauth xdotool x11-apps imagemagick python3
     fitsverify lintian dpkg-dev file
 )
 
