@@ -11,12 +11,12 @@ namespace {
 template <typename T>
 PlaneCopy<T> CopyPlane(T** plane)
 {
+    // Column by column: each column is one block of FrameHeight values.
     PlaneCopy<T> copy;
     copy.height = FrameHeight;
-    copy.values.reserve(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    copy.values.resize(static_cast<std::size_t>(FrameWidth) * FrameHeight);
     for (std::int32_t x = 0; x < FrameWidth; ++x)
-        for (std::int32_t y = 0; y < FrameHeight; ++y)
-            copy.values.push_back(plane[x][y]);
+        std::memcpy(copy.values.data() + static_cast<std::size_t>(x) * FrameHeight, plane[x], sizeof(T) * FrameHeight);
     return copy;
 }
 

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -76,6 +77,11 @@ struct ExposureCase {
     Press press;
     double skyLevel;  // expected sky level in counts, to 1e-4
 };
+
+void PrintTo(const ExposureCase& c, std::ostream* out)
+{
+    *out << "start=" << c.press.at.exposureTime << ',' << c.press.at.ccdTemperature << ',' << c.press.at.skyMagnitude;
+}
 
 class ExposureLaws : public ::testing::TestWithParam<ExposureCase> {};
 

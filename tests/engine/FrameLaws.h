@@ -15,6 +15,8 @@ template <typename T>
 {
     if (expected.values.size() != actual.values.size() || expected.height != actual.height)
         return ::testing::AssertionFailure() << "the planes differ in size";
+    if (expected.values == actual.values)
+        return ::testing::AssertionSuccess();
     for (std::size_t i = 0; i < expected.values.size(); ++i)
         if (!(expected.values[i] == actual.values[i]))
             return ::testing::AssertionFailure()

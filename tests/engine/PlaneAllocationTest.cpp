@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,11 @@ struct SetUpFailure {
     bool integers;
     std::int32_t block;  // 0 for the column pointers, 1 + x for column x
 };
+
+void PrintTo(const SetUpFailure& f, std::ostream* out)
+{
+    *out << f.plane << (f.block == 0 ? " column pointers" : " column " + std::to_string(f.block - 1));
+}
 
 class SetUpWithoutMemory : public ::testing::TestWithParam<SetUpFailure> {};
 
