@@ -11,6 +11,10 @@ packages=(
     libcfitsio-dev
     # fonts that can show the Japanese texts
     fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+    # faces that stand in for the forms' Latin faces
+    fonts-dejavu-core fonts-urw-base35
+    # checks of the desktop entry and the AppStream description
+    desktop-file-utils appstream
     # tests in a real X server, screenshots, FITS and package checks
     xvfb xauth xdotool x11-apps imagemagick python3
     fitsverify lintian dpkg-dev file
