@@ -25,6 +25,8 @@ const QList<DesignedControl> aboutControls = {
     {"Button1", "QPushButton", "TAbout", {200, 184, 65, 25}, "OK", sans, 11, false, false},
 };
 
+const DesignedWindow aboutWindow = {"Version", {329, 241}, {603, 211}, sans, 11};
+
 const QRgb grey = qRgb(128, 128, 128);
 
 } // namespace
@@ -61,26 +63,15 @@ private slots:
 
     void windowIsCreatedHiddenAsDesigned()
     {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Version"));
-        QVERIFY(form->isWindow());
-        QVERIFY(form->isHidden());
-        QCOMPARE(form->size(), QSize(329, 241));
-        QCOMPARE(form->windowModality(), Qt::NonModal);
-        QVERIFY(!form->testAttribute(Qt::WA_DeleteOnClose));
+        verifyCreatedWindow(form, aboutWindow);
         // It shows the application's icon and has none of its own.
         QVERIFY(!form->testAttribute(Qt::WA_SetWindowIcon));
-        QCOMPARE(form->font().family(), sans);
-        QCOMPARE(form->font().pixelSize(), 11);
     }
 
-    // The outer frame goes where it was designed, not centred.
     void framePlacedAsDesigned()
     {
         TAbout window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.frameGeometry().topLeft(), QPoint(603, 211));
-        QCOMPARE(window.size(), QSize(329, 241));
+        verifyFramePlacement(&window, aboutWindow);
     }
 
     void pictureIsATrueColourResource()

@@ -2,6 +2,7 @@
 // not have; each must come out as an installed face that can draw the
 // program's texts, so that no caption turns into empty boxes.
 #include "FontSubstitutes.h"
+#include "FormChecks.h"
 #include "JapaneseTexts.h"
 
 #include <QFont>
@@ -23,33 +24,32 @@ QFont designedFont(const QString& family, int pixelSize, bool bold)
     return font;
 }
 
-// Characters of `texts` that `font` (with Qt's per-character fallback)
-// cannot draw.
-QString missingCharacters(const QFont& font, const QStringList& texts)
+// Characters of `texts` for which `has` is false.
+template <typename Has>
+QString missingCharacters(const QStringList& texts, Has has)
 {
-    const QFontMetrics metrics(font);
     QString missing;
     for (const QString& text : texts) {
         for (const char32_t c : text.toUcs4()) {
-            if (!metrics.inFontUcs4(c))
+            if (!has(c))
                 missing += QString::fromUcs4(&c, 1);
         }
     }
     return missing;
 }
 
-// Characters of `texts` that the one face `font` resolves to lacks.
+// Characters that `font`, with Qt's per-character fallback, cannot draw.
+QString missingCharacters(const QFont& font, const QStringList& texts)
+{
+    const QFontMetrics metrics(font);
+    return missingCharacters(texts, [&](char32_t c) { return metrics.inFontUcs4(c); });
+}
+
+// Characters that the one face `font` resolves to lacks.
 QString missingInFace(const QFont& font, const QStringList& texts)
 {
     const QRawFont face = QRawFont::fromFont(font);
-    QString missing;
-    for (const QString& text : texts) {
-        for (const char32_t c : text.toUcs4()) {
-            if (!face.supportsCharacter(c))
-                missing += QString::fromUcs4(&c, 1);
-        }
-    }
-    return missing;
+    return missingCharacters(texts, [&](char32_t c) { return face.supportsCharacter(c); });
 }
 
 // Qt lists a family found under two foundries as "Family [foundry]".
@@ -59,14 +59,6 @@ bool installed(const QString& family)
     return std::any_of(families.begin(), families.end(), [&](const QString& listed) {
         return listed == family || listed.startsWith(family + QStringLiteral(" ["));
     });
-}
-
-QString withoutFoundry(QString family)
-{
-    const qsizetype bracket = family.indexOf(QStringLiteral(" ["));
-    if (bracket >= 0)
-        family.truncate(bracket);
-    return family;
 }
 
 const QStringList latinTexts = {

@@ -21,7 +21,8 @@ QString shownText(QWidget* widget)
     return {};
 }
 
-// Qt names a family found under two foundries "Family [foundry]".
+} // namespace
+
 QString withoutFoundry(QString family)
 {
     const qsizetype bracket = family.indexOf(QStringLiteral(" ["));
@@ -30,7 +31,25 @@ QString withoutFoundry(QString family)
     return family;
 }
 
-} // namespace
+void verifyCreatedWindow(QWidget* form, const DesignedWindow& design)
+{
+    QCOMPARE(form->windowTitle(), design.title);
+    QVERIFY(form->isWindow());
+    QVERIFY(form->isHidden());
+    QCOMPARE(form->size(), design.clientSize);
+    QCOMPARE(form->windowModality(), Qt::NonModal);
+    QVERIFY(!form->testAttribute(Qt::WA_DeleteOnClose));
+    QCOMPARE(form->font().family(), design.family);
+    QCOMPARE(form->font().pixelSize(), design.pixelSize);
+}
+
+void verifyFramePlacement(QWidget* form, const DesignedWindow& design)
+{
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QCOMPARE(form->frameGeometry().topLeft(), design.framePosition);
+    QCOMPARE(form->size(), design.clientSize);
+}
 
 void addControlRows(const QList<DesignedControl>& controls)
 {
@@ -78,6 +97,11 @@ void verifyControl(QWidget* form, const DesignedControl& control)
     const QFontMetrics metrics(font);
     for (const char32_t c : control.text.toUcs4())
         QVERIFY2(metrics.inFontUcs4(c), qPrintable(control.name + ": no glyph for " + QString::fromUcs4(&c, 1)));
+    // A label of fixed size must still show its whole text in the face
+    // that stands in for the designed one.
+    if (qobject_cast<QLabel*>(widget) && !control.text.isEmpty())
+        QVERIFY2(metrics.horizontalAdvance(control.text) <= widget->width(),
+                 qPrintable(control.name + " cuts its text off"));
 
     const bool takesFocus = widget->focusPolicy() != Qt::NoFocus;
     QCOMPARE(takesFocus, control.kind == QStringLiteral("QPushButton"));

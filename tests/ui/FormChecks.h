@@ -2,7 +2,9 @@
 
 #include <QList>
 #include <QMetaType>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -21,6 +23,24 @@ struct DesignedControl {
 };
 Q_DECLARE_METATYPE(DesignedControl)
 
+// A form's window as it was designed.
+struct DesignedWindow {
+    QString title;
+    QSize clientSize;
+    QPoint framePosition; // outer frame, on the screen
+    QString family;       // the form's font, inherited by its controls
+    int pixelSize;
+};
+
+// Checks `form` as freshly created: a hidden, modeless top-level window
+// that is not deleted when closed, with its designed title, client size
+// and font.
+void verifyCreatedWindow(QWidget* form, const DesignedWindow& design);
+
+// Shows `form` and checks that its outer frame lands where it was
+// designed (not centred) with the designed client size.
+void verifyFramePlacement(QWidget* form, const DesignedWindow& design);
+
 // Adds one QtTest data row per control, in the order given.
 void addControlRows(const QList<DesignedControl>& controls);
 
@@ -36,3 +56,7 @@ void verifyCreationOrder(QWidget* form, const QList<DesignedControl>& controls);
 
 // The installed face that a designed family is expected to come out as.
 QString installedFaceFor(const QString& designedFamily);
+
+// Qt names a family found under two foundries "Family [foundry]"; this is
+// the family's name alone.
+QString withoutFoundry(QString family);

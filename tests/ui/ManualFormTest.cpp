@@ -25,6 +25,8 @@ DesignedControl groupBox(const char* name, QRect geometry, const char* title)
     return {name, "QGroupBox", "Tmanual", geometry, QString::fromUtf8(title), gothic, 12, false, false};
 }
 
+const DesignedWindow manualWindow = {"Starloom manual", {433, 305}, {294, 179}, gothic, 12};
+
 const QList<DesignedControl> manualControls = {
     {"Label1", "QLabel", "Tmanual", {184, 0, 81, 25}, "Starloom ", gothic, 16, false, false},
     label("Label16", "Tmanual", {264, 4, 44, 12}, "Ver. 1.10"),
@@ -109,14 +111,7 @@ private slots:
 
     void windowIsCreatedHiddenAsDesigned()
     {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Starloom manual"));
-        QVERIFY(form->isWindow());
-        QVERIFY(form->isHidden());
-        QCOMPARE(form->size(), QSize(433, 305));
-        QCOMPARE(form->windowModality(), Qt::NonModal);
-        QVERIFY(!form->testAttribute(Qt::WA_DeleteOnClose));
-        QCOMPARE(form->font().family(), gothic);
-        QCOMPARE(form->font().pixelSize(), 12);
+        verifyCreatedWindow(form, manualWindow);
     }
 
     // Only the close button takes the keyboard focus; the designed tab
@@ -135,10 +130,7 @@ private slots:
     void framePlacedAsDesigned()
     {
         Tmanual window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.frameGeometry().topLeft(), QPoint(294, 179));
-        QCOMPARE(window.size(), QSize(433, 305));
+        verifyFramePlacement(&window, manualWindow);
     }
 
     // The background is the dialog face colour; nothing is drawn at the
