@@ -13,13 +13,17 @@ extern std::uint32_t RandomState;
 // one draw that nobody sees. Runs once, before the simulation is set up.
 void StartRandomSource();
 
+// Each draw steps the state to state * RandomMultiplier + RandomIncrement,
+// mod 2^32.
+constexpr std::uint32_t RandomMultiplier = 22695477u;
+constexpr std::uint32_t RandomIncrement = 1u;
+
 // One draw: 0..32767, bits 16 to 30 of the new state. This overload steps
-// any copy of the state: a long loop keeps RandomState in a local while it
-// draws (so it can stay in a register across the calls into libm) and stores
-// it back when done. The sequence is the same.
+// any copy of the state, so that a loop can keep it in a register and store
+// it back into RandomState when done. The sequence is the same.
 inline std::int32_t NextRandom(std::uint32_t& state)
 {
-    state = state * 22695477u + 1u;  // mod 2^32 by unsigned wrap-around
+    state = state * RandomMultiplier + RandomIncrement;  // mod 2^32 by unsigned wrap-around
     return static_cast<std::int32_t>((state >> 16) & 0x7FFFu);
 }
 
@@ -40,24 +44,42 @@ inline double UniformDraw()
     return UniformDraw(RandomState);
 }
 
-// A normal deviate by the sine branch of the Box-Muller transform. Always
-// takes exactly two draws, whatever sigma is; the first feeds the logarithm,
-// the second the sine. Never further than 4.2919554 * sigma from mean.
-// Inline so that the loops drawing hundreds of thousands of them keep the
-// draws and the arithmetic in registers; each value is still held in a
-// double of its own, so no wider intermediate can change a truncation.
-inline double GaussianDeviate(std::uint32_t& state, double mean, double sigma)
+// The two draws of one normal deviate, each already scaled by 0.9999 and
+// held in a double: u1 feeds the logarithm, u2 the sine.
+struct DeviateDraws {
+    double u1;
+    double u2;
+};
+
+inline DeviateDraws DrawDeviate(std::uint32_t& state)
 {
     const double u1 = UniformDraw(state) * 0.9999;
     const double u2 = UniformDraw(state) * 0.9999;
-    const double s = std::sqrt(-2.0 * std::log(u1));
-    const double t = std::sin(6.283185307179586 * u2);
+    return {u1, u2};
+}
+
+// Takes the draws of `count` deviates from RandomState, in order. A loop
+// over a column draws them all before it computes any of its deviates: the
+// generator's steps form one serial chain, and kept apart from the
+// logarithms and sines they no longer hold those up. The values are the
+// same as drawing each deviate in turn.
+void DrawDeviates(DeviateDraws* draws, std::int32_t count);
+
+// The sine branch of the Box-Muller transform on the draws of one deviate.
+// Never further than 4.2919554 * sigma from mean. Each value is held in a
+// double of its own, so no wider intermediate can change a truncation.
+inline double BoxMuller(DeviateDraws draws, double mean, double sigma)
+{
+    const double s = std::sqrt(-2.0 * std::log(draws.u1));
+    const double t = std::sin(6.283185307179586 * draws.u2);
     return (sigma * s) * t + mean;
 }
 
+// A normal deviate. Always takes exactly two draws, whatever sigma is; the
+// first feeds the logarithm, the second the sine.
 inline double GaussianDeviate(double mean, double sigma)
 {
-    return GaussianDeviate(RandomState, mean, sigma);
+    return BoxMuller(DrawDeviate(RandomState), mean, sigma);
 }
 
 // The only conversion from real to integer in the engine: toward zero.

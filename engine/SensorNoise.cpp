@@ -4,6 +4,7 @@
 #include "Simulation.h"
 
 #include <cmath>
+#include <vector>
 
 double DarkFactor(std::int32_t temperature)
 {
@@ -15,30 +16,30 @@ double DarkFactor(std::int32_t temperature)
 
 void DrawBiasFrame()
 {
-    std::uint32_t state = RandomState;
     const std::int32_t width = FrameWidth;
     const std::int32_t height = FrameHeight;
+    std::vector<DeviateDraws> draws(static_cast<std::size_t>(height));
     for (std::int32_t x = 0; x < width; ++x) {
+        DrawDeviates(draws.data(), height);
         std::int32_t* const column = BiasFrame[x];
         for (std::int32_t y = 0; y < height; ++y)
-            column[y] = Trunc(GaussianDeviate(state, 1000.0, 10.0));
+            column[y] = Trunc(BoxMuller(draws[y], 1000.0, 10.0));
     }
-    RandomState = state;
 }
 
 void DrawDarkSignal(RealPlane target)
 {
     const double timesFactor = ExposureTime * DarkFactor(CcdTemperature);
-    std::uint32_t state = RandomState;
     const std::int32_t width = FrameWidth;
     const std::int32_t height = FrameHeight;
+    std::vector<DeviateDraws> draws(static_cast<std::size_t>(height));
     for (std::int32_t x = 0; x < width; ++x) {
+        DrawDeviates(draws.data(), height);
         const double* const rates = DarkMap[x];
         double* const column = target[x];
         for (std::int32_t y = 0; y < height; ++y) {
             const double d = timesFactor * rates[y];
-            column[y] = GaussianDeviate(state, d, std::sqrt(d));
+            column[y] = BoxMuller(draws[y], d, std::sqrt(d));
         }
     }
-    RandomState = state;
 }
