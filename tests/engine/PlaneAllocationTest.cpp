@@ -98,41 +98,37 @@ std::vector<Failure> Failures()
     return failures;
 }
 
-TEST_F(PlaneAllocation, IntPlaneReportsAFailedColumnOnStandardOutput)
+// Refuses each allocation of Failures() in turn: status 1, the plane left
+// as it was, no allocation after the refused one, and `columnMessage` on
+// standard output when a column (not the pointer array) was refused.
+template <typename T>
+void ExpectEachFailure(int (*allocate)(std::int32_t, std::int32_t, T**&), const std::string& columnMessage)
 {
     for (const Failure& f : Failures()) {
         SCOPED_TRACE("allocation " + std::to_string(f.failAt) + " of a " + std::to_string(f.width) + " x " +
                      std::to_string(f.height) + " plane");
         allocations = 0;
         failAt = f.failAt;
-        IntPlane untouched = reinterpret_cast<IntPlane>(&allocations);
-        IntPlane plane = untouched;
+        T** const untouched = reinterpret_cast<T**>(&allocations);
+        T** plane = untouched;
         ::testing::internal::CaptureStdout();
-        const int status = AllocIntPlane(f.width, f.height, plane);
+        const int status = allocate(f.width, f.height, plane);
         const std::string printed = ::testing::internal::GetCapturedStdout();
         EXPECT_EQ(status, 1);
         EXPECT_EQ(plane, untouched);
-        EXPECT_EQ(allocations, f.failAt);  // gives up at the first refusal
-        EXPECT_EQ(printed, f.failAt == 1 ? "" : "Alloc Error  !!\n");
+        EXPECT_EQ(allocations, f.failAt);
+        EXPECT_EQ(printed, f.failAt == 1 ? "" : columnMessage);
     }
+}
+
+TEST_F(PlaneAllocation, IntPlaneReportsAFailedColumnOnStandardOutput)
+{
+    ExpectEachFailure(AllocIntPlane, "Alloc Error  !!\n");
 }
 
 TEST_F(PlaneAllocation, RealPlaneFailsSilently)
 {
-    for (const Failure& f : Failures()) {
-        SCOPED_TRACE("allocation " + std::to_string(f.failAt) + " of a " + std::to_string(f.width) + " x " +
-                     std::to_string(f.height) + " plane");
-        allocations = 0;
-        failAt = f.failAt;
-        RealPlane untouched = reinterpret_cast<RealPlane>(&allocations);
-        RealPlane plane = untouched;
-        ::testing::internal::CaptureStdout();
-        const int status = AllocRealPlane(f.width, f.height, plane);
-        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
-        EXPECT_EQ(status, 1);
-        EXPECT_EQ(plane, untouched);
-        EXPECT_EQ(allocations, f.failAt);
-    }
+    ExpectEachFailure(AllocRealPlane, "");
 }
 
 // The set-up allocates RawFrame and DisplayFrame (integers), DarkMap,
