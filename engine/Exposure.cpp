@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 namespace {
 
@@ -18,15 +17,7 @@ void DrawSkyFrame()
 {
     const double level = std::pow(2.51178, -SkyMagnitude) * 1000 * ExposureTime;
     const double noise = std::sqrt(level) * 0.5;
-    const std::int32_t width = FrameWidth;
-    const std::int32_t height = FrameHeight;
-    std::vector<DeviateDraws> draws(static_cast<std::size_t>(height));
-    for (std::int32_t x = 0; x < width; ++x) {
-        DrawDeviates(draws.data(), height);
-        std::int32_t* const column = SkyFrame[x];
-        for (std::int32_t y = 0; y < height; ++y)
-            column[y] = Trunc(BoxMuller(draws[y], level, noise));
-    }
+    DrawTruncatedDeviates(SkyFrame, level, noise);
 }
 
 void ClearStarFrame()

@@ -14,17 +14,22 @@ double DarkFactor(std::int32_t temperature)
     return std::pow(2.0, exponent);
 }
 
-void DrawBiasFrame()
+void DrawTruncatedDeviates(IntPlane target, double mean, double sigma)
 {
     const std::int32_t width = FrameWidth;
     const std::int32_t height = FrameHeight;
     std::vector<DeviateDraws> draws(static_cast<std::size_t>(height));
     for (std::int32_t x = 0; x < width; ++x) {
         DrawDeviates(draws.data(), height);
-        std::int32_t* const column = BiasFrame[x];
+        std::int32_t* const column = target[x];
         for (std::int32_t y = 0; y < height; ++y)
-            column[y] = Trunc(BoxMuller(draws[y], 1000.0, 10.0));
+            column[y] = Trunc(BoxMuller(draws[y], mean, sigma));
     }
+}
+
+void DrawBiasFrame()
+{
+    DrawTruncatedDeviates(BiasFrame, 1000.0, 10.0);
 }
 
 void DrawDarkSignal(RealPlane target)
