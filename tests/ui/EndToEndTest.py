@@ -119,11 +119,18 @@ def find_black_image(screen, left, window_top):
     return None
 
 
+def step(text):
+    print(f"[{time.strftime('%H:%M:%S')}] {text}", flush=True)
+
+
 def run(starloom, sim, work):
     frame = expected_frame(sim, os.path.join(work, "frames"))
     log = open(os.path.join(work, "xvfb.log"), "w")
+    program_log = open(os.path.join(work, "starloom.log"), "w+")
     xvfb, display = start_xvfb(log)
+    step(f"Xvfb on {display}")
     program = None
+    screen = None
     try:
         runtime = os.path.join(work, "runtime")
         os.mkdir(runtime, 0o700)
@@ -131,13 +138,14 @@ def run(starloom, sim, work):
         env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="1")
         screen = Screen(env)
 
-        program = subprocess.Popen([starloom], env=env)
+        program = subprocess.Popen([starloom], env=env, stdout=program_log, stderr=subprocess.STDOUT)
         window = wait_for("the main window", lambda: screen.visible_windows("^Starloom$"))[0]
         left, window_top = screen.geometry(window)
         top = wait_for("the black picture", lambda: find_black_image(screen.shot(), left, window_top))
-        print(f"main window at ({left}, {window_top}), picture at ({left}, {top})")
+        step(f"main window at ({left}, {window_top}), picture at ({left}, {top})")
 
         # Start, clicked where the button is on the screen.
+        step("clicking スタート")
         bx, by = START_BUTTON_CENTRE
         screen.xdotool("mousemove", "--sync", str(left + bx), str(top + by))
         screen.xdotool("click", "1")
@@ -148,7 +156,7 @@ def run(starloom, sim, work):
             for x, y, shown, level in wrong[:10]:
                 print(f"pixel ({x}, {y}) shows {shown}, DisplayFrame holds {level}")
             raise Failure(f"{len(wrong)} of {WIDTH * HEIGHT} pixels differ from DisplayFrame")
-        print("the picture equals DisplayFrame, pixel for pixel")
+        step("the picture equals DisplayFrame, pixel for pixel")
 
         if screen.xdotool("getwindowname", window) != "Starloom":
             raise Failure("the main window's title is not Starloom")
@@ -161,14 +169,26 @@ def run(starloom, sim, work):
             screen.xdotool("key", item_key)
 
         # Help > Version, then File > Quit while the About window is open.
+        step("Help > Version")
         choose("alt+h", "v")
         wait_for("the About window", lambda: screen.visible_windows("^Version$"))
+        step("File > Quit")
         choose("alt+f", "x")
         status = wait_for("the program to end", lambda: program.poll() is not None and [program.returncode])[0]
         program = None
         if status != 0:
             raise Failure(f"the program ended with status {status}")
-        print("quit with Alt+F, X: status 0")
+        step("quit with Alt+F, X: status 0")
+    except Failure:
+        # Leave what the screen showed and what the program said beside the
+        # test, for whoever reads the failure.
+        if screen is not None:
+            subprocess.run(["import", "-silent", "-window", "root", os.path.abspath("EndToEndTest-failure.png")],
+                           env=screen.env)
+            step("screen at the failure: EndToEndTest-failure.png")
+        program_log.seek(0)
+        print(program_log.read()[-4000:])
+        raise
     finally:
         if program is not None:
             program.kill()
@@ -176,6 +196,7 @@ def run(starloom, sim, work):
         xvfb.terminate()
         xvfb.wait()
         log.close()
+        program_log.close()
 
 
 def main():
