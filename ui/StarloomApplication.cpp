@@ -19,16 +19,16 @@ namespace {
 template <class Window>
 class NamedWindow {
 public:
-    explicit NamedWindow(Window*& name) : name(name), window(std::make_unique<Window>())
+    explicit NamedWindow(Window*& name) : global(name), window(std::make_unique<Window>())
     {
-        name = window.get();
+        global = window.get();
     }
-    ~NamedWindow() { name = nullptr; }
+    ~NamedWindow() { global = nullptr; }
     NamedWindow(const NamedWindow&) = delete;
     NamedWindow& operator=(const NamedWindow&) = delete;
 
 private:
-    Window*& name;
+    Window*& global;
     std::unique_ptr<Window> window;
 };
 

@@ -162,10 +162,20 @@ def run(starloom, sim, work):
             raise Failure("the main window's title is not Starloom")
 
         def choose(menu_key, item_key):
-            screen.xdotool("windowfocus", "--sync", window)
+            # With no window manager, the program may not yet take the window
+            # as active when the first key comes; the key is then lost. Try
+            # again, but only while no menu has opened.
             before = len(screen.visible_windows())
-            screen.xdotool("key", menu_key)
-            wait_for(f"the menu of {menu_key}", lambda: len(screen.visible_windows()) > before)
+            for attempt in range(1, 6):
+                screen.xdotool("windowfocus", "--sync", window)
+                screen.xdotool("key", menu_key)
+                try:
+                    wait_for(f"the menu of {menu_key}", lambda: len(screen.visible_windows()) > before, limit=30)
+                    break
+                except Failure:
+                    step(f"no menu after {menu_key} (attempt {attempt})")
+            else:
+                raise Failure(f"{menu_key} opened no menu")
             screen.xdotool("key", item_key)
 
         # Help > Version, then File > Quit while the About window is open.
