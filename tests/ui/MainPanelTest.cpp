@@ -130,6 +130,12 @@ TEST_F(MainPanelTest, StartShowsExactlyDisplayFrame)
     EXPECT_EQ(DarkPending, 1);
     ExpectShowsDisplayFrame(Picture());
     ExpectShowsDisplayFrame(Shown());
+
+    // Each press is a new exposure, and the picture follows it.
+    const QImage first = Picture();
+    Click("Button1");
+    EXPECT_NE(Picture(), first);
+    ExpectShowsDisplayFrame(Shown());
 }
 
 TEST_F(MainPanelTest, DarkProcessingShowsTheSubtractedFrame)
@@ -344,13 +350,19 @@ TEST_F(MainPanelTest, NegativeCountShowsItsSign)
     EXPECT_TRUE(Text("Edit6").startsWith('-'));
 }
 
-TEST_F(MainPanelTest, ReadoutKeepsItsValueUntilThePointerMoves)
+TEST_F(MainPanelTest, ReadoutKeepsItsValuesUntilThePointerMoves)
 {
     MoveOverImage({10, 20});
     EXPECT_EQ(Text("Edit6"), "0");
     Click("Button1");
     EXPECT_EQ(Text("Edit6"), "0");
     MoveOverImage({10, 20});
+    EXPECT_EQ(Text("Edit6"), QString::number(RawFrame[10][20]));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(Image(), &leave);
+    EXPECT_EQ(Text("Edit1"), "10");
+    EXPECT_EQ(Text("Edit5"), "20");
     EXPECT_EQ(Text("Edit6"), QString::number(RawFrame[10][20]));
 }
 
