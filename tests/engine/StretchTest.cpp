@@ -77,24 +77,31 @@ TEST(Stretch, GainFollowsTheExposureTimeOfTheLastPress)
     EXPECT_TRUE(StretchFollowsRawFrame(s));
 }
 
-// A raw frame made up in the child: every pixel `base` + 2000 except the
-// first ones of column 0, which hold `base` + each difference. The first
+// Raw frames made up in one child, one per item of `frames` and each
+// stretched at its exposure time: every pixel `base` + 2000 except the first
+// ones of column 0, which hold `base` + each difference. The first
 // difference is 0, so the black point is `base` unless that is above 100000.
-EngineSnapshot StretchMadeUpFrame(std::int32_t exposure, std::int32_t base, const std::vector<std::int32_t>& differences)
+struct MadeUpFrame {
+    std::int32_t exposure;
+    std::vector<std::int32_t> differences;
+};
+
+std::vector<EngineSnapshot> StretchMadeUpFrames(std::int32_t base, const std::vector<MadeUpFrame>& frames)
 {
     return RunInFreshProcess([&](SnapshotSink& sink) {
-               StartRandomSource();
-               SetUpSimulation();
-               for (std::int32_t x = 0; x < FrameWidth; ++x)
-                   for (std::int32_t y = 0; y < FrameHeight; ++y)
-                       RawFrame[x][y] = base + 2000;
-               for (std::size_t i = 0; i < differences.size(); ++i)
-                   RawFrame[0][i] = base + differences[i];
-               ExposureTime = exposure;
-               StretchForDisplay();
-               sink.Take();
-           })
-        .at(0);
+        StartRandomSource();
+        SetUpSimulation();
+        for (const MadeUpFrame& frame : frames) {
+            for (std::int32_t x = 0; x < FrameWidth; ++x)
+                for (std::int32_t y = 0; y < FrameHeight; ++y)
+                    RawFrame[x][y] = base + 2000;
+            for (std::size_t i = 0; i < frame.differences.size(); ++i)
+                RawFrame[0][i] = base + frame.differences[i];
+            ExposureTime = frame.exposure;
+            StretchForDisplay();
+            sink.Take();
+        }
+    });
 }
 
 TEST(Stretch, WhitePointAndWholeNumberProducts)
@@ -105,27 +112,37 @@ TEST(Stretch, WhitePointAndWholeNumberProducts)
         std::int32_t grey;
     };
     // White from 255 / g counts on: 160 at 0 s, 1116 at 300 s, 3347 at
-    // 1000 s. Products that are whole numbers keep their value.
+    // 1000 s. Products that are whole numbers keep their value, also at the
+    // times whose rounded gain 80 / (E + 50) lies below the exact one (27,
+    // 72, 104, 106 s), where a real product would come out one lower.
     const Case cases[] = {
         {0, 0, 0},       {0, 5, 8},       {0, 159, 254},    {0, 160, 255},    {0, 1000, 255},
         {300, 315, 72},  {300, 35, 8},    {300, 1115, 254}, {300, 1116, 255}, {300, 4, 0},
         {300, 5, 1},     {1000, 105, 8},  {1000, 3346, 254}, {1000, 3347, 255}, {1000, 13, 0},
-        {1000, 14, 1},   {1, 51, 80},     {50, 100, 80},
+        {1000, 14, 1},   {1, 51, 80},     {50, 100, 80},    {27, 77, 80},     {27, 231, 240},
+        {72, 183, 120},  {104, 77, 40},   {106, 117, 60},   {106, 390, 200},
     };
+    std::vector<MadeUpFrame> frames;
+    std::vector<std::vector<std::int32_t>> greys;
+    for (const std::int32_t exposure : {0, 1, 27, 50, 72, 104, 106, 300, 1000}) {
+        frames.push_back({exposure, {0}});
+        greys.push_back({0});
+        for (const Case& c : cases)
+            if (c.exposure == exposure) {
+                frames.back().differences.push_back(c.difference);
+                greys.back().push_back(c.grey);
+            }
+    }
     for (const std::int32_t base : {7000, -62, 99000}) {
-        for (const std::int32_t exposure : {0, 1, 50, 300, 1000}) {
-            std::vector<std::int32_t> differences = {0};
-            std::vector<std::int32_t> greys = {0};
-            for (const Case& c : cases)
-                if (c.exposure == exposure) {
-                    differences.push_back(c.difference);
-                    greys.push_back(c.grey);
-                }
-            const EngineSnapshot s = StretchMadeUpFrame(exposure, base, differences);
+        const auto snapshots = StretchMadeUpFrames(base, frames);
+        ASSERT_EQ(snapshots.size(), frames.size());
+        for (std::size_t f = 0; f < frames.size(); ++f) {
+            const EngineSnapshot& s = snapshots[f];
             EXPECT_EQ(s.minLevel, base);
-            for (std::size_t i = 0; i < greys.size(); ++i)
-                EXPECT_EQ(s.display.at(0, static_cast<std::int32_t>(i)), greys[i])
-                    << differences[i] << " counts above the black point " << base << " at " << exposure << " s";
+            for (std::size_t i = 0; i < greys[f].size(); ++i)
+                EXPECT_EQ(s.display.at(0, static_cast<std::int32_t>(i)), greys[f][i])
+                    << frames[f].differences[i] << " counts above the black point " << base << " at "
+                    << frames[f].exposure << " s";
             EXPECT_TRUE(StretchFollowsRawFrame(s));
         }
     }
@@ -134,7 +151,7 @@ TEST(Stretch, WhitePointAndWholeNumberProducts)
 TEST(Stretch, FrameAtOrAbove100000IsMeasuredFrom100000)
 {
     // Lowest value 100500: the black point stays 100000.
-    const EngineSnapshot s = StretchMadeUpFrame(300, 100500, {0, 300});
+    const EngineSnapshot s = StretchMadeUpFrames(100500, {{300, {0, 300}}}).at(0);
     EXPECT_EQ(s.minLevel, 100000);
     EXPECT_EQ(s.display.at(0, 0), 80 * 500 / 350);
     EXPECT_EQ(s.display.at(0, 1), 80 * 800 / 350);
