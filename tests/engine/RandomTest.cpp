@@ -124,3 +124,28 @@ TEST(RandomSource, TruncGoesTowardZero)
 }
 
 }  // namespace
+
+// The column loops take their draws in blocks that leap ahead of the
+// stream; whatever the count (a frame's 400, or one that leaves a remainder
+// after the blocks), the values and the state afterwards must be those of
+// drawing one deviate after another.
+TEST(RandomSource, DrawingAColumnAtOnceEqualsDrawingOneDeviateAtATime)
+{
+    for (const std::uint32_t start : {reference::LaunchState, 0u, 1u, 0x8000FFFFu, 0xDEADBEEFu}) {
+        for (std::int32_t count = 0; count <= 41; ++count) {
+            std::uint32_t one = start;
+            std::vector<DeviateDraws> expected;
+            for (std::int32_t i = 0; i < count; ++i)
+                expected.push_back(DrawDeviate(one));
+
+            RandomState = start;
+            std::vector<DeviateDraws> drawn(static_cast<std::size_t>(count));
+            DrawDeviates(drawn.data(), count);
+            for (std::int32_t i = 0; i < count; ++i) {
+                EXPECT_EQ(drawn[i].u1, expected[i].u1) << "start " << start << ", count " << count << ", deviate " << i;
+                EXPECT_EQ(drawn[i].u2, expected[i].u2) << "start " << start << ", count " << count << ", deviate " << i;
+            }
+            EXPECT_EQ(RandomState, one) << "start " << start << ", count " << count;
+        }
+    }
+}
