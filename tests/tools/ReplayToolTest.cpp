@@ -365,3 +365,20 @@ TEST_F(ReplayTool, FailedWriteLeavesNoPartialSet)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReplayTool, RefusedExportTakesBackTheRawFolderItMade)
+{
+    // The raw folder (two levels of it) is made before the export target is
+    // checked; when that target is refused, neither level may stay behind.
+    const QString dir = Path("new/out");
+    const ToolRun run = RunTool({"--raw", dir, "--fits", Path("missing/frame.fits"), "start=300,-10,4"});
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.contains("frame.fits")) << "stderr: " << run.err.toStdString();
+    EXPECT_TRUE(FilesIn(temp.path()).isEmpty()) << FilesIn(temp.path()).join(' ').toStdString();
+}
+
+}  // namespace

@@ -26,6 +26,24 @@ QString PrepareRawDir(const QString& dir)
     return {};
 }
 
+QStringList MissingFolders(const QString& dir)
+{
+    QStringList missing;
+    for (QFileInfo folder(QDir::cleanPath(QDir(dir).absolutePath())); !folder.exists();
+         folder = QFileInfo(folder.absolutePath())) {
+        missing << folder.absoluteFilePath();
+        if (folder.isRoot())
+            break;
+    }
+    return missing;
+}
+
+void RemoveEmptyFolders(const QStringList& folders)
+{
+    for (const QString& folder : folders)
+        QDir().rmdir(folder);  // refuses a folder that is not empty
+}
+
 QString WriteRawPlanes(const QString& dir)
 {
     // Every file goes to a temporary name first and only once all eight are

@@ -2,10 +2,19 @@
 // What the replay tool reports after the last action.
 
 #include <QString>
+#include <QStringList>
 
 // Checks before anything is simulated that `dir` exists or can be created
 // and can be written into. Returns an empty string or the reason it cannot.
 QString PrepareRawDir(const QString& dir);
+
+// The folders on the way to `dir`, `dir` included, that do not exist yet,
+// deepest first: what PrepareRawDir will create.
+QStringList MissingFolders(const QString& dir);
+
+// Removes each of `folders` that is empty, in order; a refused or failed
+// run takes back the folders it made.
+void RemoveEmptyFolders(const QStringList& folders);
 
 // Writes the eight planes into `dir`, all or none. Returns an empty string
 // or the reason of the failure.

@@ -36,15 +36,21 @@ int main(int argc, char* argv[])
         out << ReplayUsage();
         return 0;
     }
+    // A run that is refused or fails leaves no folder of its own making.
+    const QStringList madeFolders = options->rawDir.isEmpty() ? QStringList() : MissingFolders(options->rawDir);
+    const auto failAndTidy = [&madeFolders](int status, const QString& message) {
+        RemoveEmptyFolders(madeFolders);
+        return Fail(status, message);
+    };
     if (!options->rawDir.isEmpty()) {
         error = PrepareRawDir(options->rawDir);
         if (!error.isEmpty())
-            return Fail(2, error);
+            return failAndTidy(2, error);
     }
     // After the raw folder exists, so that "--raw out --fits out/a.fits" works.
     error = CheckExportTargets(options->exports);
     if (!error.isEmpty())
-        return Fail(2, error);
+        return failAndTidy(2, error);
 
     StartRandomSource();
     SetUpSimulation();
@@ -53,7 +59,7 @@ int main(int argc, char* argv[])
     if (!options->rawDir.isEmpty()) {
         error = WriteRawPlanes(options->rawDir);
         if (!error.isEmpty())
-            return Fail(1, error);
+            return failAndTidy(1, error);
     }
     error = WriteExports(options->exports, log);
     if (!error.isEmpty())
