@@ -2,7 +2,7 @@
 // is simulated (status 2), failures while writing end with status 1; either
 // way no partial file is left and an existing file is never damaged.
 
-#include "ExportTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // --fits and --fits-display read back through cfitsio and compared, value by
 // value and card by card, with the planes that --raw writes for the same run.
 
-#include "ExportTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include <QFile>
 #include <QProcess>

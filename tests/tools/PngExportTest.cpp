@@ -2,7 +2,7 @@
 // DisplayFrame that --raw writes for the same run. RunTool removes every
 // display variable, so this also shows that no display is needed.
 
-#include "ExportTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the starloom-sim program as a teacher would and reads back what it
-// wrote, for the export tests.
+// wrote, for the tests of its files, reports and refusals.
 
 #include <QByteArray>
 #include <QMap>

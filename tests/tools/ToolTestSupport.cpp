@@ -1,4 +1,4 @@
-#include "ExportTestSupport.h"
+#include "ToolTestSupport.h"
 
 #include <QDirIterator>
 #include <QFile>
