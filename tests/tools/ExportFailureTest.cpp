@@ -153,6 +153,30 @@ TEST_F(ExportFolder, FullDiskEndsWithStatusOneAndLeavesTheExistingFileAlone)
     EXPECT_EQ(after, onDisk);
 }
 
+// A disk with room for the raw planes alone but not for them and the
+// exports too: the run fails and puts none of its files in place, not even
+// the planes that would have fitted.
+TEST_F(ExportFolder, FullDiskLeavesNoneOfTheRunsFiles)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QString mountPoint = dir.filePath("sub");
+    // 10.6 MB of raw planes fit; with the two FITS files (1.2 MB) they do not.
+    if (mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=11m") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here (" << strerror(errno) << ")";
+    const QString out = mountPoint + "/out";
+    const ToolRun rawAlone = RunTool({"--raw", out, "start=300,-10,4"});
+    const bool rawFitted = rawAlone.status == 0 && QDir(out).removeRecursively();
+    const ToolRun run = RunTool({"--raw", out, "--fits", mountPoint + "/a.fits", "--fits-display",
+                                 mountPoint + "/b.fits", "start=300,-10,4"});
+    const auto after = FolderContents(mountPoint);
+    umount(QFile::encodeName(mountPoint).constData());
+    ASSERT_TRUE(rawFitted) << rawAlone.err.toStdString();
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromLocal8Bit(strerror(ENOSPC)))) << run.err.toStdString();
+    EXPECT_TRUE(after.isEmpty()) << QStringList(after.keys()).join(' ').toStdString();
+}
+
 // cfitsio reads its own syntax into file names; the tool must not.
 class LiteralFileName : public testing::TestWithParam<const char*> {};
 

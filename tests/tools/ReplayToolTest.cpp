@@ -336,13 +336,15 @@ TEST_F(ReplayTool, FailedWriteLeavesNoPartialSet)
 {
     // A folder where the last plane's file should go: the folder itself is
     // fine, so the run goes ahead and only the writing fails.
+    // The PNG asked for beside them must not appear either.
     ASSERT_TRUE(QDir().mkpath(Path("out/CalibrationDark.raw")));
-    const ToolRun run = RunTool({"--raw", Path("out"), "start=300,-10,4"});
+    const ToolRun run = RunTool({"--raw", Path("out"), "--png", Path("frame.png"), "start=300,-10,4"});
     ASSERT_NE(run.status, -1) << run.err.toStdString();
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.contains("CalibrationDark.raw")) << "stderr: " << run.err.toStdString();
     EXPECT_EQ(FilesIn(Path("out")), QStringList{"CalibrationDark.raw"});
+    EXPECT_EQ(FilesIn(temp.path()), QStringList{"out"});
 }
 
 }  // namespace

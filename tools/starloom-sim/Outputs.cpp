@@ -6,13 +6,10 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <memory>
-#include <vector>
 
 QString PrepareRawDir(const QString& dir)
 {
@@ -44,22 +41,13 @@ void RemoveEmptyFolders(const QStringList& folders)
         QDir().rmdir(folder);  // refuses a folder that is not empty
 }
 
-QString WriteRawPlanes(const QString& dir)
+QString StageRawPlanes(const QString& dir, StagedFiles& out)
 {
-    // Every file goes to a temporary name first and only once all eight are
-    // complete are they renamed into place, so a failure leaves no partial
-    // set behind.
-    std::vector<std::unique_ptr<QSaveFile>> files;
     for (const NamedPlane& plane : EnginePlanes()) {
-        auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(QString::fromLatin1(plane.name) + ".raw"));
-        const QByteArray bytes = plane.bytes();
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size())
-            return QStringLiteral("cannot write '%1': %2").arg(file->fileName(), file->errorString());
-        files.push_back(std::move(file));
+        const QString error = out.Stage(QDir(dir).filePath(QString::fromLatin1(plane.name) + ".raw"), plane.bytes());
+        if (!error.isEmpty())
+            return error;
     }
-    for (auto& file : files)
-        if (!file->commit())
-            return QStringLiteral("cannot write '%1': %2").arg(file->fileName(), file->errorString());
     return {};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the replay tool reports after the last action.
 
+#include "StagedFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,9 +18,9 @@ QStringList MissingFolders(const QString& dir);
 // run takes back the folders it made.
 void RemoveEmptyFolders(const QStringList& folders);
 
-// Writes the eight planes into `dir`, all or none. Returns an empty string
-// or the reason of the failure.
-QString WriteRawPlanes(const QString& dir);
+// Stages the eight planes as files in `dir`. Returns an empty string or the
+// reason of the failure.
+QString StageRawPlanes(const QString& dir, StagedFiles& out);
 
 // One "<PlaneName> sha256=<hex>" line per plane, then MinLevel and DarkPending.
 QString PlaneDigests();

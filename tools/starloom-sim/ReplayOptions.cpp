@@ -36,14 +36,17 @@ Options:
   --fits-display FILE
                 write DisplayFrame the same way as 8-bit grey levels.
   --png FILE    write DisplayFrame as an 8-bit grey PNG, as the window shows it.
-                Each file is written under a temporary name beside it and
-                renamed into place, so a failure leaves no partial file. The
-                exports need at least one start action.
+                The exports need at least one start action.
   --digest      print "<PlaneName> sha256=<hex>" for each plane over exactly
                 those bytes, then "MinLevel=<n>" and "DarkPending=<n>".
   --help        show this text.
 
 Without --digest a short summary of the last frame is printed.
+
+Every file is written under a temporary name beside its target and renamed
+into place only once all the files of the run are complete, so a run that
+fails leaves none of them behind and no existing file damaged.
+
 Exit status: 0 on success, 2 for bad arguments, 1 when writing fails.
 )";
 

@@ -7,6 +7,7 @@
 #include "ReplayLog.h"
 #include "ReplayOptions.h"
 #include "Simulation.h"
+#include "StagedFiles.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,6 +18,17 @@ int Fail(int status, const QString& message)
 {
     QTextStream(stderr) << "starloom-sim: " << message << '\n';
     return status;
+}
+
+// Nothing is put in place unless every file could be written; what was
+// staged and not committed is gone once `files` is.
+QString WriteOutputs(const ReplayOptions& options, const ReplayLog& log)
+{
+    StagedFiles files;
+    QString error = StageExports(options.exports, log, files);
+    if (error.isEmpty() && !options.rawDir.isEmpty())
+        error = StageRawPlanes(options.rawDir, files);
+    return error.isEmpty() ? files.CommitAll() : error;
 }
 
 }  // namespace
@@ -56,14 +68,9 @@ int main(int argc, char* argv[])
     SetUpSimulation();
     const ReplayLog log = PlayActions(options->actions);
 
-    if (!options->rawDir.isEmpty()) {
-        error = WriteRawPlanes(options->rawDir);
-        if (!error.isEmpty())
-            return failAndTidy(1, error);
-    }
-    error = WriteExports(options->exports, log);
+    error = WriteOutputs(*options, log);
     if (!error.isEmpty())
-        return Fail(1, error);
+        return failAndTidy(1, error);
     out << (options->digest ? PlaneDigests() : FrameSummary());
     return 0;
 }
