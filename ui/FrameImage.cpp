@@ -32,8 +32,9 @@ void FrameImage::paintEvent(QPaintEvent* event)
 void FrameImage::mouseMoveEvent(QMouseEvent* event)
 {
     // Positions may be fractional on a scaled screen; the pixel that holds
-    // the point is the one below and to the left, so round down, never to
-    // nearest (599.6 is still pixel 599, -0.4 is already outside).
+    // the point is the one whose corner lies at or above and left of it, so
+    // round down, never to nearest (599.6 is still pixel 599, -0.4 is
+    // already outside).
     const QPointF at = event->position();
     emit MouseMoved(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
 }

@@ -69,16 +69,21 @@ void TMainPanel::FormCreate()
 
 void TMainPanel::Button1Click()
 {
-    PressStart({ui->ScrollBar2->value(), ui->ScrollBar3->value(), ui->ScrollBar4->value()});
+    PressStart(SliderPositionsNow());
     PaintDisplayFrame();
 }
 
 void TMainPanel::Button2Click()
 {
     // With no exposure waiting for its dark, the press does nothing at all.
-    if (!PressDark({ui->ScrollBar2->value(), ui->ScrollBar3->value(), ui->ScrollBar4->value()}))
+    if (!PressDark(SliderPositionsNow()))
         return;
     PaintDisplayFrame();
+}
+
+SliderPositions TMainPanel::SliderPositionsNow() const
+{
+    return {ui->ScrollBar2->value(), ui->ScrollBar3->value(), ui->ScrollBar4->value()};
 }
 
 void TMainPanel::ScrollBar2Change()

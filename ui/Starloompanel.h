@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Presses.h"
+
 #include <QMainWindow>
 
 namespace Ui { class TMainPanel; }
@@ -36,6 +38,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Exposure, CCD temperature and sky magnitude as the sliders stand.
+    SliderPositions SliderPositionsNow() const;
     void PaintDisplayFrame();
     void ConnectHandlers();
 
